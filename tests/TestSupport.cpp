@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "Level.h"
 
 #include <gtest/gtest.h>
 
@@ -54,4 +55,29 @@ std::string LevelText(const char* const Rows[13], const std::string& LineEnd)
     for (int Row = 0; Row < 13; ++Row)
         Text += std::string(Rows[Row]) + LineEnd;
     return Text;
+}
+
+static void MakeSolid(sf::Texture& Texture, sf::Color Colour)
+{
+    sf::Image Image;
+    Image.create(TileSize, TileSize, Colour);
+    EXPECT_TRUE(Texture.loadFromImage(Image));
+}
+
+void MakeSolidImages(TileImages& Images)
+{
+    MakeSolid(Images.Wall, WallColour);
+    MakeSolid(Images.Box, BoxColour);
+    MakeSolid(Images.Target, TargetColour);
+    MakeSolid(Images.Goal, GoalColour);
+    MakeSolid(Images.Back, BackColour);
+    MakeSolid(Images.Hero, HeroColour);
+}
+
+sf::Color SquareColour(const sf::Image& Shot, int X, int Y)
+{
+    sf::Color Middle = Shot.getPixel(X + TileSize / 2, Y + TileSize / 2);
+    EXPECT_EQ(Shot.getPixel(X, Y), Middle) << X << "," << Y;
+    EXPECT_EQ(Shot.getPixel(X + TileSize - 1, Y + TileSize - 1), Middle) << X << "," << Y;
+    return Middle;
 }
