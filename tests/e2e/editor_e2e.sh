@@ -37,6 +37,10 @@ xdotool mousemove --window "$Window" $(EditorCell 7 2)
 xdotool mousedown 3
 wait_pixel "$Window" $(EditorCell 7 2) "$Back"
 xdotool mouseup 3
+# Enlarged, the window shows the last row one pixel per pixel, and the pointer paints it.
+xdotool windowsize "$Window" 600 450
+wait_pixel "$Window" $(EditorCell 3 12) "$Back"
+paint 1 wall 3 12
 xdotool keydown s
 Deadline=$((SECONDS + WaitLimit))
 until [ -f save.txt ] && [ "$(stat -c %s save.txt)" = 273 ]; do
@@ -50,7 +54,8 @@ wait_exit $Pid 0
 Blank='                    '
 {
     printf '%s\n' "$Blank" "$Blank" ' whbt g             '
-    for Row in 3 4 5 6 7 8 9 10 11 12; do printf '%s\n' "$Blank"; done
+    for Row in 3 4 5 6 7 8 9 10 11; do printf '%s\n' "$Blank"; done
+    printf '%s\n' '   w                '
 } > expected.txt
 cmp save.txt expected.txt || fail "save.txt differs: $(od -c save.txt | head)"
 

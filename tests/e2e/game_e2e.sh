@@ -32,6 +32,17 @@ wait_pixel "$Window" $(Cell 2 1) "$Box"
 "$CloseWindow" "$Window"
 wait_exit $Pid 0
 
+echo "a resize keeps one pixel per pixel from the top-left corner"
+"$Game" & Pid=$!
+Window=$(wait_window Kartonik)
+wait_pixel "$Window" $(Cell 2 1) "$Box"
+xdotool windowsize "$Window" 700 450
+wait_pixel "$Window" 650 420 "srgb(100,100,255)"
+wait_pixel "$Window" $(Cell 2 1) "$Box"
+wait_pixel "$Window" $(Cell 19 12) "$Wall"
+"$CloseWindow" "$Window"
+wait_exit $Pid 0
+
 echo "a missing level index: status 1 and one line saying why"
 rm lvl/levelindex.txt
 Status=0
