@@ -1,3 +1,5 @@
+#include "Level.h"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <string>
 #include <system_error>
 
-constexpr int TileSize = 30;
 constexpr int LastPixel = TileSize - 1;
 constexpr float TileCentre = LastPixel / 2.0f;
 const std::string DefaultDirectory = "gfx";
