@@ -10,7 +10,7 @@ static void ReportUnreadable(const char* What, const std::string& Path, const st
 }
 
 // The path on one index line: its text up to the first zero byte, without its last character.
-static std::string IndexLinePath(const char* Buffer)
+std::string IndexLinePath(const char* Buffer)
 {
     std::string Path(Buffer);
     if (!Path.empty())
