@@ -177,7 +177,8 @@ void AddBoxFindings(const LevelGrid& Grid, std::vector<Finding>& Found)
     else if (Boxes > Targets)
         Found.push_back({0, Severity::Note,
                          std::to_string(Boxes) + " boxes for " + std::to_string(Targets) +
-                             " targets; the spare ones may stay on floor"});
+                             (Targets == 1 ? " target" : " targets") +
+                             "; the spare ones may stay on floor"});
 }
 
 const char* SeverityWord(Severity Level)

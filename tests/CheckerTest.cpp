@@ -55,7 +55,7 @@ const KnownLevel KnownLevels[] = {
      {"wwwwwww", "w bb  w", "w  h  w", "w tt  w", "wwwwwww"}, SolveOutcome::Unsolvable, 0, {}},
     {"SpareBoxMayStayOnFloor",
      {"wwwwww", "wb   w", "w hbtw", "wwwwww"}, SolveOutcome::Solved, 1,
-     {"level.txt: note: 2 boxes for 1 targets; the spare ones may stay on floor"}},
+     {"level.txt: note: 2 boxes for 1 target; the spare ones may stay on floor"}},
     {"NoHero", {"wwwwww", "w bt w", "wwwwww"}, SolveOutcome::Unsolvable, 0,
      {"level.txt: error: no hero ('h'); the game leaves the hero where it was, at column 0, "
       "row 0 when the game starts"}},
