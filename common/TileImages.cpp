@@ -1,5 +1,15 @@
 #include "TileImages.h"
 
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+
+void DrawPicture(sf::RenderTarget& Target, const sf::Texture& Picture, int X, int Y)
+{
+    sf::Sprite Sprite(Picture);
+    Sprite.setPosition(static_cast<float>(X), static_cast<float>(Y));
+    Target.draw(Sprite);
+}
+
 void LoadTileImages(TileImages& Images)
 {
     Images.Hero.loadFromFile("gfx/hero.bmp");

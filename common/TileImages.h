@@ -15,5 +15,11 @@ struct TileImages {
     sf::Texture Back;
 };
 
+namespace sf { class RenderTarget; }
+
+// Draws a picture unscaled with its top-left corner at window pixel (X, Y), through a sprite
+// that lives only for this one drawing.
+void DrawPicture(sf::RenderTarget& Target, const sf::Texture& Picture, int X, int Y);
+
 // Loads "gfx/hero.bmp" and the rest relative to the working directory, smoothing off.
 void LoadTileImages(TileImages& Images);

@@ -3,7 +3,6 @@
 #include "Painting.h"
 #include "SaveLoad.h"
 
-#include <SFML/Graphics/Sprite.hpp>
 
 const sf::Texture& EditorTileImage(const TileImages& Images, int32_t Code)
 {
@@ -17,19 +16,12 @@ const sf::Texture& EditorTileImage(const TileImages& Images, int32_t Code)
     }
 }
 
-static void DrawTile(sf::RenderTarget& Target, const TileImages& Images, int32_t Code, int X, int Y)
-{
-    sf::Sprite Sprite(EditorTileImage(Images, Code));
-    Sprite.setPosition(static_cast<float>(X), static_cast<float>(Y));
-    Target.draw(Sprite);
-}
-
 static void DrawEditorGrid(sf::RenderTarget& Target, const TileImages& Images)
 {
     for (int Column = 0; Column < GridColumns; ++Column)
         for (int Row = 0; Row < GridRows; ++Row)
-            DrawTile(Target, Images, EditorGrid[CellIndex(Column, Row)], Column * TileSize,
-                     Row * TileSize + GridTop);
+            DrawPicture(Target, EditorTileImage(Images, EditorGrid[CellIndex(Column, Row)]),
+                        Column * TileSize, Row * TileSize + GridTop);
 }
 
 // L loads, then S saves, in every frame in which they are down; a failure is reported once
@@ -56,5 +48,5 @@ void RunEditorFrame(sf::RenderTarget* Target, const TileImages* Images)
     if (!Target)
         return;
     DrawEditorGrid(*Target, *Images);
-    DrawTile(*Target, *Images, Brush, BrushPreviewX, BrushPreviewY);
+    DrawPicture(*Target, EditorTileImage(*Images, Brush), BrushPreviewX, BrushPreviewY);
 }

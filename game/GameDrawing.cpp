@@ -20,12 +20,9 @@ void ClearGameWindow(sf::RenderTarget& Target)
 void DrawBoard(sf::RenderTarget& Target, const TileImages& Images)
 {
     for (int Column = 0; Column < GridColumns; ++Column)
-        for (int Row = 0; Row < GridRows; ++Row) {
-            sf::Sprite CellSprite(GameTileImage(Images, Board[CellIndex(Column, Row)]));
-            CellSprite.setPosition(static_cast<float>(Column * TileSize),
-                                   static_cast<float>(Row * TileSize));
-            Target.draw(CellSprite);
-        }
+        for (int Row = 0; Row < GridRows; ++Row)
+            DrawPicture(Target, GameTileImage(Images, Board[CellIndex(Column, Row)]),
+                        Column * TileSize, Row * TileSize);
 }
 
 void DrawHero(sf::RenderTarget& Target, sf::Sprite& HeroSprite)
